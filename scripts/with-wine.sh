@@ -55,6 +55,12 @@ if [[ ! -f $WINEPREFIX/.tovrin-ready ]]; then
   "$TOVRIN_WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
   "$TOVRIN_WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$screen" /f >/dev/null 2>&1
   "$TOVRIN_WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  # The dialog fonts have no Chinese glyphs: link them to a CJK font, as a Chinese
+  # Windows does, so screenshots show the program's texts.
+  for face in Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2' 'Microsoft Sans Serif'; do
+    "$TOVRIN_WINE" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+      /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
+  done
   wineserver -w
   touch "$WINEPREFIX/.tovrin-ready"
 fi
