@@ -31,17 +31,14 @@ class SwitchTest : public testing::Test {
     int alpha;
   };
   std::vector<Sample> SwitchAndSample(std::function<void(size_t)> during = {}) {
-    static std::vector<Sample>* samples;
-    static std::function<void(size_t)>* hook;
-    static HWND watched;
     std::vector<Sample> taken;
-    samples = &taken, hook = &during, watched = host->main;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 1, [](HWND, UINT, UINT_PTR, DWORD) {
-      samples->push_back({LayeredAlpha(watched)});
-      if (*hook) (*hook)(samples->size());
+    HWND watched = host->main;
+    const UINT_PTR timer = StartCallbackTimer(1, [&](UINT_PTR) {
+      taken.push_back({LayeredAlpha(watched)});
+      if (during) during(taken.size());
     });
     SwitchWindows(*form);
-    KillTimer(nullptr, timer);
+    StopCallbackTimer(timer);
     return taken;
   }
   std::unique_ptr<WindowHost> host;
@@ -106,11 +103,9 @@ TEST_F(SwitchTest, WindowOneClosedDuringThePauseIsReported) {
   HWND doomed = CreateWindowW(L"STATIC", L"doomed", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200, 100, nullptr,
                               nullptr, nullptr, nullptr);
   Designate(doomed, host->second);
-  static HWND toDestroy;
-  toDestroy = doomed;
-  SetTimer(nullptr, 0, 1, [](HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    DestroyWindow(toDestroy);
+  StartCallbackTimer(1, [doomed](UINT_PTR id) {
+    StopCallbackTimer(id);
+    DestroyWindow(doomed);
   });
   SwitchWindows(*form);
   EXPECT_FALSE(IsWindow(doomed));

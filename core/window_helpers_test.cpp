@@ -79,9 +79,9 @@ TEST(PumpedDelay, DispatchesWhileWaitingAndNeverEndsEarly) {
 TEST(PumpedDelay, MessagePostedDuringThePauseIsDispatchedBeforeItEnds) {
   MessageCounter counter;
   // A timer message queued a few milliseconds into the pause.
-  SetTimer(counter.window(), 1, 5, [](HWND w, UINT, UINT_PTR id, DWORD) {
-    KillTimer(w, id);
-    PostMessageW(w, WM_APP, 0, 0);
+  StartCallbackTimer(5, [&counter](UINT_PTR id) {
+    StopCallbackTimer(id);
+    counter.Post();
   });
   PumpedDelay(60);
   EXPECT_EQ(counter.count(), 1);

@@ -61,10 +61,10 @@ TEST_F(AppTest, RightClickPopsUpTheThreeItemsNearThePointer) {
   static POINT pointer;
   items.clear();
   // The menu runs its own loop; look at it from a timer inside that loop, then close it.
-  SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
+  StartCallbackTimer(50, [](UINT_PTR id) {
     HWND menuWindow = FindWindowW(L"#32768", nullptr);
     if (!menuWindow || !IsWindowVisible(menuWindow)) return;
-    KillTimer(nullptr, id);
+    StopCallbackTimer(id);
     HMENU menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
       wchar_t text[64] = {};

@@ -1,6 +1,7 @@
 #include "tests/test_support.h"
 
 #include <cstdlib>
+#include <map>
 #include <string>
 
 std::wstring TestProgramFolder() {
@@ -108,3 +109,28 @@ MessageCounter::MessageCounter() {
 MessageCounter::~MessageCounter() { DestroyWindow(window_); }
 
 int MessageCounter::count() const { return static_cast<int>(GetWindowLongPtrW(window_, GWLP_USERDATA)); }
+
+namespace {
+std::map<UINT_PTR, std::function<void(UINT_PTR)>>& CallbackTimers() {
+  static std::map<UINT_PTR, std::function<void(UINT_PTR)>> timers;
+  return timers;
+}
+
+void CALLBACK CallbackTimerProc(HWND, UINT, UINT_PTR id, DWORD) {
+  auto found = CallbackTimers().find(id);
+  if (found == CallbackTimers().end()) return;
+  auto callback = found->second;  // the callback may stop its own timer
+  callback(id);
+}
+}  // namespace
+
+UINT_PTR StartCallbackTimer(UINT milliseconds, std::function<void(UINT_PTR id)> callback) {
+  const UINT_PTR id = SetTimer(nullptr, 0, milliseconds, CallbackTimerProc);
+  CallbackTimers()[id] = std::move(callback);
+  return id;
+}
+
+void StopCallbackTimer(UINT_PTR id) {
+  KillTimer(nullptr, id);
+  CallbackTimers().erase(id);
+}

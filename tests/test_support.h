@@ -44,6 +44,11 @@ int LayeredAlpha(HWND window);
 
 bool IsTopmost(HWND window);
 
+// A thread timer that calls any callable (a lambda may not be a TIMERPROC on 32-bit
+// Windows, whose callbacks are stdcall). Runs until stopped.
+UINT_PTR StartCallbackTimer(UINT milliseconds, std::function<void(UINT_PTR id)> callback);
+void StopCallbackTimer(UINT_PTR id);
+
 // A message-only window of our own that counts the WM_APP messages dispatched to it.
 class MessageCounter {
  public:
