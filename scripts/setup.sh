@@ -14,7 +14,7 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
   rm -f /var/lib/apt/lists/*_Packages* 2>/dev/null || true   # force a fresh update below
 fi
 
-for p in cmake make g++ googletest \
+for p in cmake make g++ googletest clang libclang-rt-14-dev \
          g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 \
          g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
          wine wine32:i386 wine64 xvfb x11-utils imagemagick fonts-wqy-microhei; do
