@@ -5,8 +5,10 @@
 
 #include <cstring>
 
+#include "hotkeys/key_names.h"
 #include "platform/events.h"
 #include "platform/gbk.h"
+#include "platform/hotkey_service.h"
 
 namespace {
 
@@ -379,7 +381,7 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Raise(On(static_cast<int>(wParam)).tick);
       return 0;
     case WM_HOTKEY:
-      if (events.hotkey) events.hotkey(wParam);
+      RaiseHotkeyFeedback(wParam);
       return 0;
     case WM_CTLCOLORSTATIC: {
       // A read-only edit box keeps the white of the other edit boxes.
@@ -439,6 +441,14 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(window_, message, wParam, lParam);
 }
 
+// A press of a hotkey registered for this window reaches the control named in the
+// latest registration, as its feedback event.
+void Form::RaiseHotkeyFeedback(WPARAM identifier) {
+  HWND control = HotkeyFeedbackControl();
+  if (!control || GetParent(control) != window_) return;
+  if (auto& handler = On(GetDlgCtrlID(control)).feedback) handler(static_cast<int32_t>(identifier), 0);
+}
+
 LRESULT CALLBACK Form::PictureBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   Form* form = FormOf(window);
   const int id = GetDlgCtrlID(window);
@@ -479,14 +489,22 @@ LRESULT CALLBACK Form::PictureBoxProc(HWND window, UINT message, WPARAM wParam, 
 LRESULT CALLBACK Form::EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
   auto* form = reinterpret_cast<Form*>(data);
   const int id = GetDlgCtrlID(window);
+  // Keys as the capture box names them: keypad twins translated, and a modifier key
+  // pressed alone not counted as held.
+  auto key = [&](const std::function<void(int32_t, int32_t)>& handler) {
+    if (!handler) return;
+    const int32_t vk = static_cast<int32_t>(wParam);
+    handler(TranslateKeypad(vk), ModifierValue(GetKeyState(VK_CONTROL) & 0x8000, GetKeyState(VK_SHIFT) & 0x8000,
+                                               GetKeyState(VK_MENU) & 0x8000, vk));
+  };
   switch (message) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-      if (auto& handler = form->On(id).keyDown) handler(static_cast<int32_t>(wParam), ModifierBits());
+      key(form->On(id).keyDown);
       break;
     case WM_KEYUP:
     case WM_SYSKEYUP:
-      if (auto& handler = form->On(id).keyUp) handler(static_cast<int32_t>(wParam), ModifierBits());
+      key(form->On(id).keyUp);
       break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(window, EditProc, 0);

@@ -84,7 +84,6 @@ struct FormEvents {
   std::function<bool()> closeRequested;  // answers whether the window may close
   std::function<void(int kind)> tray;    // 1 click, 2 double click, 3 menu request
   std::function<void(int itemId)> menuSelected;
-  std::function<void(WPARAM identifier)> hotkey;
 };
 
 // The notification-area callback message and identifier.
@@ -132,6 +131,7 @@ class Form {
   static LRESULT CALLBACK EditProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   static bool FilterKeys(MSG& msg);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void RaiseHotkeyFeedback(WPARAM identifier);
   void CreateControl(const ControlSpec& spec);
   void AddTrayIcon();
   void Raise(const std::function<void()>& handler) { if (handler) handler(); }
