@@ -3,6 +3,9 @@
 #include "core/controls.h"
 #include "core/switch_actions.h"
 #include "core/window_helpers.h"
+#include "hotkeys/capture_box.h"
+#include "hotkeys/hotkeys.h"
+#include "picker/drag_to_pick.h"
 #include "platform/handle_value.h"
 #include "platform/text.h"
 #include "shell/images.h"
@@ -16,7 +19,7 @@ void CreationSequence(Form& form) {
     form.SetPicture(box, PickerCursorImage());
     form.SetMousePointer(box, PickerCursorImage());
   }
-  // The default hotkeys are registered here, between the pictures and the tray icon.
+  RegisterDefaultHotkeys(form);
   form.SetTrayIcon(TrayIconImage(), kTrayTip);
 }
 
@@ -60,6 +63,16 @@ void OnMenu(Form& form, int item) {
   }
 }
 
+// Press, poll and release drive a picker; a capture taken away mid-drag ends it.
+void BindPicker(Form& form, const Picker& picker) {
+  const ImageBytes cursor = PickerCursorImage();
+  ControlEvents& box = form.On(picker.box);
+  box.mouseDown = [&form, &picker, cursor](int32_t, int32_t, int32_t) { DragStart(form, picker, cursor); };
+  box.mouseUp = [&form, &picker, cursor](int32_t, int32_t, int32_t) { DragEnd(form, picker, cursor); };
+  box.captureLost = [&form, &picker, cursor] { CaptureLost(form, picker, cursor); };
+  form.On(picker.timer).tick = [&form, &picker, cursor] { PollTick(form, picker, cursor); };
+}
+
 }  // namespace
 
 void BindMainWindowEvents(Form& form) {
@@ -71,6 +84,11 @@ void BindMainWindowEvents(Form& form) {
   form.On(按钮1).clicked = [&form] { SwitchWindows(form); };
   form.On(显示窗口).clicked = [&form] { ShowWindowTwo(form); };
   form.On(滑块条2).positionChanged = [&form] { ApplyTransparency(form); };
+  BindPicker(form, kWindowOnePicker);
+  BindPicker(form, kWindowTwoPicker);
+  form.On(热键框).keyDown = [&form](int32_t key, int32_t mods) { CaptureKeyDown(form, key, mods); };
+  form.On(热键框).keyUp = [&form](int32_t key, int32_t mods) { CaptureKeyUp(form, key, mods); };
+  form.On(标签1).feedback = [&form](int32_t id, int32_t value) { DispatchHotkey(form, id, value); };
 }
 
 HWND FindRunningMainWindow() { return FindWindowW(L"TovrinForm", L"Tovrin-Quessel"); }
