@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "hotkeys/key_names.h"
+#include "platform/dpi.h"
 #include "platform/events.h"
 #include "platform/gbk.h"
 #include "platform/hotkey_service.h"
@@ -16,11 +17,27 @@ constexpr wchar_t kFormClass[] = L"TovrinForm";
 constexpr wchar_t kPictureBoxClass[] = L"TovrinPictureBox";
 constexpr wchar_t kFormProperty[] = L"TovrinForm";
 constexpr UINT kDestroyRequest = WM_APP + 1;
-constexpr int kTrayTipBytes = 62;
 
 Form* FormOf(HWND window) { return reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
 
 HFONT GuiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+
+int SystemDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : kDefaultDpi;
+}
+
+// The DPI of the display the window is on. GetDpiForWindow is looked up, not linked,
+// so that the program still starts on Windows versions without it.
+int DpiOf(HWND window) {
+  using GetDpiForWindowCall = UINT(WINAPI*)(HWND);
+  static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowCall>(
+      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  const UINT dpi = getDpiForWindow ? getDpiForWindow(window) : 0;
+  return dpi ? static_cast<int>(dpi) : SystemDpi();
+}
 
 void RegisterClasses(WNDPROC formProc, WNDPROC pictureBoxProc) {
   static bool registered = false;
@@ -142,14 +159,16 @@ void Form::Create(bool quitOnDestroy) {
   quitOnDestroy_ = quitOnDestroy;
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
 
-  // Centred on the primary screen, each halving rounded toward zero.
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - spec_.outerWidth) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - spec_.outerHeight) / 2;
   CreateWindowExW(WS_EX_APPWINDOW, kFormClass, Widen(spec_.title).c_str(), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                  left, top, spec_.outerWidth, spec_.outerHeight, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+                  0, 0, spec_.outerWidth, spec_.outerHeight, nullptr, nullptr, GetModuleHandleW(nullptr), this);
   if (!window_) return;
   SetPropW(window_, kFormProperty, reinterpret_cast<HANDLE>(this));
-  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
+  dpi_ = DpiOf(window_);
+  UpdateFont();
+  // Centred on the primary screen, each halving rounded toward zero.
+  const int width = Scaled(spec_.outerWidth), height = Scaled(spec_.outerHeight);
+  SetWindowPos(window_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
   for (const ControlSpec& spec : spec_.controls) CreateControl(spec);
   Raise(events.created);
 }
@@ -189,12 +208,12 @@ void Form::CreateControl(const ControlSpec& spec) {
     case ControlKind::Timer:
       break;
   }
-  const Bounds& b = spec.bounds;
+  const Bounds b = Scaled(spec.bounds);
   HWND handle = CreateWindowExW(exStyle, className, Widen(spec.text).c_str(), style, b.left, b.top, b.width, b.height,
                                 window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
                                 GetModuleHandleW(nullptr), nullptr);
   handles_[spec.id] = handle;
-  SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
+  SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
   switch (spec.kind) {
     case ControlKind::Edit:
       SetWindowSubclass(handle, EditProc, 0, reinterpret_cast<DWORD_PTR>(this));
@@ -216,6 +235,45 @@ void Form::CreateControl(const ControlSpec& spec) {
       break;
     default:
       break;
+  }
+}
+
+int Form::Scaled(int value) const { return ScaleForDpi(value, dpi_); }
+
+Bounds Form::Scaled(const Bounds& b) const {
+  return {Scaled(b.left), Scaled(b.top), Scaled(b.width), Scaled(b.height)};
+}
+
+HFONT Form::Font() const { return font_ ? static_cast<HFONT>(font_.get()) : GuiFont(); }
+
+// The stock GUI font is made for the system's DPI; a window on a display of another
+// DPI gets the same face at its own size.
+void Form::UpdateFont() {
+  const int systemDpi = SystemDpi();
+  if (dpi_ == systemDpi) {
+    font_.reset();
+  } else {
+    LOGFONTW face{};
+    GetObjectW(GuiFont(), sizeof face, &face);
+    face.lfHeight = MulDiv(face.lfHeight, dpi_, systemDpi);
+    font_.reset(CreateFontIndirectW(&face));
+  }
+  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
+}
+
+// Moved to a display of another DPI: take the size the system suggests and lay the
+// controls out again at the new scale.
+void Form::OnDpiChanged(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  UpdateFont();
+  SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  for (const ControlSpec& spec : spec_.controls) {
+    HWND handle = Handle(spec.id);
+    if (!handle) continue;
+    const Bounds b = Scaled(spec.bounds);
+    MoveWindow(handle, b.left, b.top, b.width, b.height, TRUE);
+    SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), TRUE);
   }
 }
 
@@ -284,33 +342,7 @@ void Form::SetMousePointer(int id, ImageBytes cursorFile) {
 }
 
 void Form::SetTrayIcon(ImageBytes iconFile, const std::string& tip) {
-  UniqueIcon icon = IconFromFile(iconFile, false);
-  std::string cut = tip.substr(0, kTrayTipBytes);
-  trayTip_ = Widen(cut);
-  NOTIFYICONDATAW data{};
-  data.cbSize = sizeof data;
-  data.hWnd = window_;
-  data.uID = kTrayIconId;
-  data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-  data.uCallbackMessage = kTrayCallbackMessage;
-  data.hIcon = icon.get();
-  wcsncpy(data.szTip, trayTip_.c_str(), ARRAYSIZE(data.szTip) - 1);
-  const bool present = trayIcon_ ? true : false;
-  if (!Shell_NotifyIconW(present ? NIM_MODIFY : NIM_ADD, &data) && present) Shell_NotifyIconW(NIM_ADD, &data);
-  trayIcon_ = std::move(icon);  // the icon it replaces is destroyed here
-}
-
-void Form::AddTrayIcon() {
-  if (!trayIcon_) return;
-  NOTIFYICONDATAW data{};
-  data.cbSize = sizeof data;
-  data.hWnd = window_;
-  data.uID = kTrayIconId;
-  data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-  data.uCallbackMessage = kTrayCallbackMessage;
-  data.hIcon = trayIcon_.get();
-  wcsncpy(data.szTip, trayTip_.c_str(), ARRAYSIZE(data.szTip) - 1);
-  Shell_NotifyIconW(NIM_ADD, &data);
+  trayIcon_.Set(window_, IconFromFile(iconFile, false), tip);
 }
 
 void Form::PopUpMenu(int parentItemId) {
@@ -410,15 +442,11 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kDestroyRequest:
       DestroyWindow(window_);
       return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_DESTROY: {
-      if (trayIcon_) {
-        NOTIFYICONDATAW data{};
-        data.cbSize = sizeof data;
-        data.hWnd = window_;
-        data.uID = kTrayIconId;
-        Shell_NotifyIconW(NIM_DELETE, &data);
-        trayIcon_.reset();
-      }
+      trayIcon_.Remove();
       for (const auto& [id, period] : timerPeriods_) {
         if (period > 0) KillTimer(window_, static_cast<UINT_PTR>(id));
       }
@@ -433,7 +461,7 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     default:
       if (message == taskbarCreatedMessage_ && taskbarCreatedMessage_) {
-        AddTrayIcon();  // the shell restarted and lost every icon
+        trayIcon_.Restore();  // the shell restarted and lost every icon
         return 0;
       }
       break;

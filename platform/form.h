@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/tray_icon.h"
 #include "platform/win_handles.h"
 
 enum class ControlKind { Label, Edit, Button, CheckBox, Slider, PictureBox, Timer };
@@ -86,9 +87,6 @@ struct FormEvents {
   std::function<void(int itemId)> menuSelected;
 };
 
-// The notification-area callback message and identifier.
-constexpr UINT kTrayCallbackMessage = WM_APP + 100;
-constexpr UINT kTrayIconId = 100;
 
 class Form {
  public:
@@ -119,7 +117,7 @@ class Form {
   void SetMousePointer(int id, ImageBytes cursorFile);
 
   void SetTrayIcon(ImageBytes iconFile, const std::string& tip);
-  bool TrayIconPresent() const { return trayIcon_ ? true : false; }
+  bool TrayIconPresent() const { return trayIcon_.present(); }
   void PopUpMenu(int parentItemId);  // children of that item, at the pointer + 3 px
 
   FormEvents events;
@@ -133,7 +131,11 @@ class Form {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void RaiseHotkeyFeedback(WPARAM identifier);
   void CreateControl(const ControlSpec& spec);
-  void AddTrayIcon();
+  int Scaled(int value) const;
+  Bounds Scaled(const Bounds& bounds) const;
+  HFONT Font() const;
+  void UpdateFont();
+  void OnDpiChanged(int dpi, const RECT& suggested);
   void Raise(const std::function<void()>& handler) { if (handler) handler(); }
 
   struct PictureBoxState {
@@ -148,8 +150,9 @@ class Form {
   std::map<int, int32_t> timerPeriods_;
   std::map<int, PictureBoxState> pictureBoxes_;
   std::map<int, ControlEvents> controlEvents_;
-  UniqueIcon trayIcon_;
-  std::wstring trayTip_;
+  TrayIcon trayIcon_;
+  int dpi_ = 96;
+  UniqueGdiObject font_;  // only on a display whose DPI differs from the system's
   UINT taskbarCreatedMessage_ = 0;
 };
 
