@@ -46,6 +46,9 @@ void SwitchWindows(Form& form) {
   // moved during the fade changes the steps still to come.
   const int32_t steps = form.Position(滑块条1);
   for (int32_t step = 1; step <= steps; ++step) {
+    // The program is ending (its window went during a pause): skip to the end, so that
+    // window 1 is left opaque and not on top at once rather than after the whole fade.
+    if (!form.Window()) break;
     SetWindowAlpha(windowOne, FadeStepAlpha(form.Position(滑块条1), step));
     Pause();
   }
