@@ -1,8 +1,8 @@
 #include "picker/picker_test_support.h"
 
-#include <winternl.h>
-
 #include <cstdint>
+
+#include "platform/diagnostics.h"
 
 namespace {
 
@@ -105,51 +105,7 @@ std::vector<COLORREF> Inverted(std::vector<COLORREF> pixels) {
   return pixels;
 }
 
-namespace {
-
-// A slot of the GDI handle table as Windows lays it out and Wine copies it.
-struct GdiHandleEntry {
-  uint64_t object;
-  uint32_t owner;
-  uint16_t unique;
-  uint8_t type;  // 0 for a free slot under Wine
-  uint8_t flags;
-  uint64_t userPointer;
-};
-static_assert(sizeof(GdiHandleEntry) == 24, "the table's layout");
-constexpr int kGdiHandleSlots = 0x10000;
-
-const unsigned char* ProcessEnvironmentBlock() {
-  using Query = NTSTATUS(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
-  const auto query = reinterpret_cast<Query>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
-  PROCESS_BASIC_INFORMATION info{};
-  if (!query || query(GetCurrentProcess(), ProcessBasicInformation, &info, sizeof info, nullptr) != 0) return nullptr;
-  return reinterpret_cast<const unsigned char*>(info.PebBaseAddress);
-}
-
-// The slots in use in this process's own handle table, which the PEB points to.
-int GdiSlotsInUse() {
-  const unsigned char* peb = ProcessEnvironmentBlock();
-  if (!peb) return -1;
-  const size_t tableField = sizeof(void*) == 8 ? 0xF8 : 0x94;  // PEB.GdiSharedHandleTable
-  const auto* table = *reinterpret_cast<const GdiHandleEntry* const*>(peb + tableField);
-  if (!table) return -1;
-  int inUse = 0;
-  for (int i = 0; i < kGdiHandleSlots; ++i) inUse += table[i].type != 0;
-  return inUse;
-}
-
-}  // namespace
-
-int GdiObjectsInUse() {
-  SetLastError(ERROR_SUCCESS);
-  const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  if (counted || GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) return static_cast<int>(counted);
-  // Wine has GetGuiResources only as a stub; there every process has a handle table of
-  // its own, in which a free slot has no type.
-  return GdiSlotsInUse();
-}
+int GdiObjectsInUse() { return static_cast<int>(ResourceCount(ResourceKind::GdiObjects)); }
 
 std::wstring ControlText(HWND control) {
   const LRESULT length = SendMessageW(control, WM_GETTEXTLENGTH, 0, 0);

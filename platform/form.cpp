@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "hotkeys/key_names.h"
+#include "platform/diagnostics.h"
 #include "platform/dpi.h"
 #include "platform/events.h"
 #include "platform/gbk.h"
@@ -395,6 +396,7 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 }
 
 LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (LRESULT count = 0; AnswerResourceCounts(message, wParam, count)) return count;
   switch (message) {
     case WM_COMMAND: {
       const int id = LOWORD(wParam);
