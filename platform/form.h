@@ -117,7 +117,6 @@ class Form {
   void SetMousePointer(int id, ImageBytes cursorFile);
 
   void SetTrayIcon(ImageBytes iconFile, const std::string& tip);
-  bool TrayIconPresent() const { return trayIcon_.present(); }
   void PopUpMenu(int parentItemId);  // children of that item, at the pointer + 3 px
 
   FormEvents events;
