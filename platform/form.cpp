@@ -73,9 +73,12 @@ void RegisterClasses(WNDPROC formProc, WNDPROC pictureBoxProc) {
 uint16_t Word(const unsigned char* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
 uint32_t Dword(const unsigned char* p) { return Word(p) | static_cast<uint32_t>(Word(p + 2)) << 16; }
 
-int32_t ModifierBits() {
-  return ((GetKeyState(VK_CONTROL) & 0x8000) ? 1 : 0) | ((GetKeyState(VK_SHIFT) & 0x8000) ? 2 : 0) |
-         ((GetKeyState(VK_MENU) & 0x8000) ? 4 : 0);
+bool KeyDown(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
+
+// The modifiers held while a message is processed, without the key's own bit when the
+// key reported is a modifier itself.
+int32_t ModifierBits(int32_t keyCode = 0) {
+  return ModifierValue(KeyDown(VK_CONTROL), KeyDown(VK_SHIFT), KeyDown(VK_MENU), keyCode);
 }
 
 }  // namespace
@@ -333,8 +336,12 @@ void Form::SetPicture(int id, ImageBytes image) {
 
 void Form::SetMousePointer(int id, ImageBytes cursorFile) {
   PictureBoxState& box = pictureBoxes_[id];
-  UniqueIcon replaced = std::move(box.pointer);
-  box.pointer = IconFromFile(cursorFile, true);
+  // The picker sets the same image again on every poll tick: make the cursor only
+  // when the image changes.
+  if (!box.pointer || cursorFile.data != box.pointerSource.data || cursorFile.size != box.pointerSource.size) {
+    box.pointer = IconFromFile(cursorFile, true);
+    box.pointerSource = cursorFile;
+  }
   // Take effect at once if the pointer is over the box or captured by it.
   POINT at;
   HWND handle = Handle(id);
@@ -370,8 +377,7 @@ bool Form::FilterKeys(MSG& msg) {
   HWND root = GetAncestor(msg.hwnd, GA_ROOT);
   Form* form = root ? static_cast<Form*>(GetPropW(root, kFormProperty)) : nullptr;
   if (!form) return false;
-  const bool ctrl = GetKeyState(VK_CONTROL) & 0x8000, shift = GetKeyState(VK_SHIFT) & 0x8000,
-             alt = GetKeyState(VK_MENU) & 0x8000;
+  const bool ctrl = KeyDown(VK_CONTROL), shift = KeyDown(VK_SHIFT), alt = KeyDown(VK_MENU);
   if (msg.wParam == VK_ESCAPE) {
     if (ctrl || shift || alt) return false;
     if (msg.message == WM_KEYDOWN) SendMessageW(root, WM_CLOSE, 0, 0);
@@ -524,8 +530,7 @@ LRESULT CALLBACK Form::EditProc(HWND window, UINT message, WPARAM wParam, LPARAM
   auto key = [&](const std::function<void(int32_t, int32_t)>& handler) {
     if (!handler) return;
     const int32_t vk = static_cast<int32_t>(wParam);
-    handler(TranslateKeypad(vk), ModifierValue(GetKeyState(VK_CONTROL) & 0x8000, GetKeyState(VK_SHIFT) & 0x8000,
-                                               GetKeyState(VK_MENU) & 0x8000, vk));
+    handler(TranslateKeypad(vk), ModifierBits(vk));
   };
   switch (message) {
     case WM_KEYDOWN:

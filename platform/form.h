@@ -140,6 +140,7 @@ class Form {
   struct PictureBoxState {
     UniqueIcon picture;
     UniqueIcon pointer;
+    ImageBytes pointerSource;  // the image the pointer was made from
   };
 
   FormSpec spec_;
